@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers qorxp.IME from the Windows system directory with the input
+// method manager. Reports nothing back.
+void RegisterIme();
