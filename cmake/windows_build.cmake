@@ -42,3 +42,19 @@ add_test(NAME executable.reproducible
     --work ${CMAKE_BINARY_DIR}/reproducible
     $<TARGET_FILE:qorxpinst>)
 set_tests_properties(executable.properties executable.reproducible PROPERTIES LABELS executable)
+
+# Test-only Windows programs for the end-to-end tests under Wine.
+foreach(helper launcher layouts)
+  add_executable(${helper} tests/wine/${helper}.cpp)
+  target_compile_options(${helper} PRIVATE -Wall -Wextra -Werror)
+  target_link_options(${helper} PRIVATE -static)
+  target_link_libraries(${helper} PRIVATE advapi32)
+endforeach()
+
+add_test(NAME wine.table
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/wine/run_table.py
+    --tool $<TARGET_FILE:qorxpinst>
+    --launcher $<TARGET_FILE:launcher>
+    --reader $<TARGET_FILE:layouts>
+    --work ${CMAKE_BINARY_DIR}/wine-test)
+set_tests_properties(wine.table PROPERTIES LABELS wine SKIP_RETURN_CODE 77 TIMEOUT 300)
