@@ -16,7 +16,8 @@ target_compile_options(qorxpinst PRIVATE
   -fno-asynchronous-unwind-tables -fno-unwind-tables
   -fno-stack-protector
   # Without a C runtime there is no memcpy or memset to call.
-  -fno-tree-loop-distribute-patterns
+  $<$<CXX_COMPILER_ID:GNU>:-fno-tree-loop-distribute-patterns>
+  $<$<CXX_COMPILER_ID:Clang>:-fno-builtin>
   -fno-ident
 )
 target_link_options(qorxpinst PRIVATE
@@ -36,10 +37,12 @@ add_test(NAME executable.properties
     --objdump ${CMAKE_OBJDUMP}
     --forbid-path ${CMAKE_SOURCE_DIR} --forbid-path ${CMAKE_BINARY_DIR}
     $<TARGET_FILE:qorxpinst>)
+get_filename_component(toolchain_name "${CMAKE_TOOLCHAIN_FILE}" NAME)
 add_test(NAME executable.reproducible
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/executable/check_reproducible.py
     --source ${CMAKE_SOURCE_DIR}
     --work ${CMAKE_BINARY_DIR}/reproducible
+    --toolchain ${toolchain_name}
     $<TARGET_FILE:qorxpinst>)
 set_tests_properties(executable.properties executable.reproducible PROPERTIES LABELS executable)
 

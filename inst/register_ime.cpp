@@ -10,8 +10,13 @@ void RegisterIme() {
   static const CHAR layoutText[] = "\xD1\xE3\xCD\xA1\xD7\xD6";
   const UINT longestDirectory = MAX_PATH - sizeof moduleSuffix;
 
-  // A failing query may leave the buffer as it was, so it starts empty.
-  CHAR modulePath[MAX_PATH] = {};
+  // A failing query may leave the buffer as it was, so it starts as zeros.
+  // A loop, not an initializer: compilers turn that into a call to memset,
+  // and there is no C runtime to provide one.
+  CHAR modulePath[MAX_PATH];
+  for (CHAR& c : modulePath) {
+    c = '\0';
+  }
   UINT reported = GetSystemDirectoryA(modulePath, MAX_PATH);
   if (reported == 0 || reported >= MAX_PATH) {
     return;
