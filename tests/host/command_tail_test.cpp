@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "command_tail.h"
+#include "guarded_bytes.h"
 #include "standin_control.h"
 
 namespace {
@@ -41,6 +43,17 @@ TEST_P(CommandTailTest, TailIsWhatFollowsNameAndBlanks) {
   EXPECT_EQ(static_cast<size_t>(tail - line.data()), c.commandLine.size() - c.tail.size());
 }
 
+TEST_P(CommandTailTest, ReadsNothingPastTheZero) {
+  const TailCase& c = GetParam();
+  standin::Reset();
+  standin::SetCodePage(c.codePage);
+  GuardedBytes line(c.commandLine);
+
+  LPSTR tail = CommandTail(line.data());
+
+  EXPECT_EQ(std::string(tail), c.tail);
+}
+
 // 输入法 and 安装 in code page 936.
 const std::string inputMethodGbk = "\xCA\xE4\xC8\xEB\xB7\xA8";
 const std::string setupGbk = "\xB0\xB2\xD7\xB0";
@@ -63,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         TailCase{"EmptyLine", 1252, "", ""},
         TailCase{"UnclosedQuote", 1252, "\"C:\\Program Files\\setup.exe /Install", ""},
         TailCase{"CommandRightAfterClosingQuote", 1252, "\"setup.exe\"/Install", ""}),
-    [](const testing::TestParamInfo<TailCase>& info) { return info.param.name; });
+    CaseName<TailCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     TailKeptAsItIs, CommandTailTest,
@@ -71,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TailCase{"FurtherWords", 1252, "setup.exe /Install now", "/Install now"},
                     TailCase{"QuotedCommand", 1252, "setup.exe \"/Install\"", "\"/Install\""},
                     TailCase{"InnerBlanks", 1252, "setup.exe a \t b", "a \t b"}),
-    [](const testing::TestParamInfo<TailCase>& info) { return info.param.name; });
+    CaseName<TailCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     DoubleByteCodePages, CommandTailTest,
@@ -93,6 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TailCase{"SameByteIsLeadIn936", 936, "setup\xB1 /Install", ""},
                     TailCase{"UpperLeadRangeOf932", 932, "setup\xE0 /Install", ""},
                     TailCase{"PastLeadRangeOf932", 932, "setup\xFD /Install", "/Install"}),
-    [](const testing::TestParamInfo<TailCase>& info) { return info.param.name; });
+    CaseName<TailCase>);
 
 }  // namespace

@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
+#include "case_name.h"
+#include "guarded_bytes.h"
 #include "platform.h"
 #include "standin_control.h"
 
@@ -24,8 +25,8 @@ class GateTest : public testing::TestWithParam<GateCase> {};
 TEST_P(GateTest, RegistersForExactCommandOnly) {
   const GateCase& c = GetParam();
   standin::Reset();
-  std::vector<CHAR> tail(c.tail.begin(), c.tail.end());
-  tail.push_back('\0');
+  // Reading past the tail's zero faults.
+  GuardedBytes tail(c.tail);
 
   EXPECT_EQ(WinMain(standin::OwnModule(), nullptr, tail.data(), SW_SHOWDEFAULT), 0);
 
@@ -48,6 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
         GateCase{"Shorter", "/Instal", false}, GateCase{"OtherSwitch", "-Install", false},
         GateCase{"NoSwitch", "Install", false}, GateCase{"Quoted", "\"/Install\"", false},
         GateCase{"Empty", "", false}),
-    [](const testing::TestParamInfo<GateCase>& info) { return info.param.name; });
+    CaseName<GateCase>);
 
 }  // namespace

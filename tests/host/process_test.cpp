@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
+#include "case_name.h"
+#include "guarded_bytes.h"
 #include "standin_control.h"
 #include "startup.h"
 
@@ -38,8 +39,7 @@ TEST_P(ProcessTest, RegistersOnceForInstallAndAlwaysExitsWithZero) {
   const RunCase& c = GetParam();
   standin::Reset();
   standin::SetCodePage(c.codePage);
-  std::vector<CHAR> commandLine(c.commandLine.begin(), c.commandLine.end());
-  commandLine.push_back('\0');
+  GuardedBytes commandLine(c.commandLine);
   standin::SetCommandLine(commandLine.data());
 
   EXPECT_EQ(RunProcess(), 0u);
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                             false},
                     RunCase{"NoBlankAfterClosingQuote", 1252, "\"setup.exe\"/Install", false},
                     RunCase{"LeadByteTakesBlank", 936, "setup\x81 /Install", false}),
-    [](const testing::TestParamInfo<RunCase>& info) { return info.param.name; });
+    CaseName<RunCase>);
 
 TEST(ProcessWithoutCommandLine, DoesNothingAndExitsWithZero) {
   standin::Reset();
