@@ -72,11 +72,6 @@ class WineSession:
         subprocess.run(["wineserver", "-k"], env=self.environment(), stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
 
-    def windows_path(self, path):
-        """The C: path of a file in the prefix, such as C:\\windows."""
-        relative = pathlib.Path(path).resolve().relative_to(self.prefix / "drive_c")
-        return "C:\\" + "\\".join(relative.parts)
-
     def drive_c(self, windows_path):
         """The Unix path of a C: path."""
         assert windows_path[:3].upper() == "C:\\"
