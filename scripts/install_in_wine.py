@@ -11,13 +11,11 @@ import sys
 import wine_session
 
 
-def ime_layouts(session, reader):
-    code, out = session.run(reader)
-    if code != 0:
-        raise wine_session.WineError("the layout reader failed with exit code %d" % code)
-    lines = out.decode("utf-8").splitlines()
-    layouts = [line.split("\t") for line in lines[1:]]
-    return [layout for layout in layouts if layout[1].lower().endswith("\\qorxp.ime")]
+def qorxp_layouts(session, reader):
+    """The recorded layouts whose module is qorxp.IME, as {key: (Ime File, Layout Text)}."""
+    _, layouts = session.keyboard_layouts(reader)
+    return {key: layout for key, layout in layouts.items()
+            if layout[0].lower().endswith("\\qorxp.ime")}
 
 
 def main():
@@ -29,11 +27,11 @@ def main():
     try:
         print("== Preparing the Wine prefix %s (the first time takes about 15 s)" % session.prefix)
         session.start(fresh=False)
-        before = {layout[0] for layout in ime_layouts(session, reader)}
+        before = qorxp_layouts(session, reader)
         print("== Running qorxpinst.exe /Install (code page 936)")
         code, _ = session.run(tool, ["/Install"])
         print("   exit code %d" % code)
-        layouts = ime_layouts(session, reader)
+        layouts = qorxp_layouts(session, reader)
     except wine_session.WineError as error:
         print("Wine could not run the step: %s" % error, file=sys.stderr)
         print("To start again with a new prefix: rm -rf %s" % session.folder, file=sys.stderr)
@@ -43,10 +41,10 @@ def main():
 
     print("== Keyboard layouts for qorxp.IME under "
           "HKLM\\System\\CurrentControlSet\\Control\\Keyboard Layouts")
-    for key, module, text in layouts:
+    for key, (module, text) in layouts.items():
         print("   %s  Ime File %s  Layout Text %s%s"
               % (key, module, text, "   (new)" if key not in before else ""))
-    added = [layout for layout in layouts if layout[0] not in before]
+    added = [key for key in layouts if key not in before]
     if code != 0 or len(added) != 1:
         print("The installer should have added exactly one layout and exited with 0.",
               file=sys.stderr)

@@ -77,12 +77,27 @@ class WineSession:
         assert windows_path[:3].upper() == "C:\\"
         return self.prefix.joinpath("drive_c", *windows_path[3:].split("\\"))
 
+    def windows_path(self, unix_path):
+        """The Z: path of a Unix path: Wine's drive Z: is the Unix root."""
+        return "Z:" + str(pathlib.Path(unix_path).resolve()).replace("/", "\\")
+
     def run(self, program, arguments=(), locale=CHINESE):
         """Runs a Windows program and returns its exit code and standard output."""
         name = "%03d-%s" % (self.calls, pathlib.Path(program).stem)
         code = self._call(["wine", str(program), *arguments], self.environment(locale), name,
                           accept=None)
         return code, (self.logs / (name + ".out")).read_bytes()
+
+    def keyboard_layouts(self, reader, locale=CHINESE):
+        """Runs the layout reader and returns the system directory and the
+        layouts that name an IME file, as {key: (Ime File, Layout Text)}."""
+        code, out = self.run(reader, locale=locale)
+        if code != 0:
+            raise WineError("the layout reader failed with exit code %d" % code)
+        lines = out.decode("utf-8").splitlines()
+        system = lines[0].split("\t")[1]
+        return system, {key: (ime, text) for key, ime, text in
+                        (line.split("\t") for line in lines[1:])}
 
     def _call(self, command, env, name, accept=(0,)):
         self.calls += 1

@@ -55,16 +55,8 @@ class Table:
     def __init__(self, session, tool, launcher, reader):
         self.session, self.tool, self.launcher, self.reader = session, tool, launcher, reader
         self.failures = []
-        self.layouts = self.read_layouts(wine_session.CHINESE)
-
-    def read_layouts(self, locale):
-        code, out = self.session.run(self.reader, locale=locale)
-        if code != 0:
-            raise wine_session.WineError("the layout reader failed with exit code %d" % code)
-        lines = out.decode("utf-8").splitlines()
-        system = lines[0].split("\t")[1]
+        system, self.layouts = session.keyboard_layouts(reader)
         self.module_path = system + "\\qorxp.IME"
-        return {key: (ime, text) for key, ime, text in (line.split("\t") for line in lines[1:])}
 
     def place(self, windows_path):
         target = self.session.drive_c(windows_path)
@@ -76,10 +68,10 @@ class Table:
         self.place(location)
         case_file = self.session.folder / "case"
         case_file.write_bytes(gbk(location) + b"\0" + gbk(command_line))
-        # Wine's drive Z: is the Unix root.
-        windows_case_file = "Z:" + str(case_file).replace("/", "\\")
-        code, out = self.session.run(self.launcher, [windows_case_file], locale=locale)
-        before, self.layouts = self.layouts, self.read_layouts(locale)
+        code, out = self.session.run(self.launcher, [self.session.windows_path(case_file)],
+                                     locale=locale)
+        before = self.layouts
+        _, self.layouts = self.session.keyboard_layouts(self.reader, locale)
         added = {k: v for k, v in self.layouts.items() if k not in before}
         problems = []
         if out.strip() != b"exit code 0" or code != 0:
