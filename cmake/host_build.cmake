@@ -16,10 +16,15 @@ endif()
 
 set(WARNINGS -Wall -Wextra -Werror)
 
-add_library(installer_on_standin STATIC ${INSTALLER_SOURCES} host/windows_standin.cpp)
-target_include_directories(installer_on_standin PUBLIC inst host)
+# The installer's sources with the stand-in, as a library for a test program.
+function(add_installer_on_standin name)
+  add_library(${name} STATIC ${INSTALLER_SOURCES} host/windows_standin.cpp)
+  target_include_directories(${name} PUBLIC inst host)
+  target_compile_options(${name} PRIVATE ${WARNINGS} ${ARGN})
+endfunction()
+
 # A canary after every stack buffer: a write past the module path aborts.
-target_compile_options(installer_on_standin PRIVATE ${WARNINGS} -fstack-protector-all)
+add_installer_on_standin(installer_on_standin -fstack-protector-all)
 
 add_executable(host_tests
   tests/host/command_tail_test.cpp
@@ -33,9 +38,7 @@ gtest_discover_tests(host_tests PROPERTIES LABELS host)
 
 if(INSTALLER_FUZZ)
   # The same sources again, instrumented for libFuzzer's coverage.
-  add_library(installer_for_fuzzing STATIC ${INSTALLER_SOURCES} host/windows_standin.cpp)
-  target_include_directories(installer_for_fuzzing PUBLIC inst host)
-  target_compile_options(installer_for_fuzzing PRIVATE ${WARNINGS} -fsanitize=fuzzer-no-link)
+  add_installer_on_standin(installer_for_fuzzing -fsanitize=fuzzer-no-link)
 
   add_executable(fuzz_installer tests/fuzz/fuzz_installer.cpp)
   target_compile_options(fuzz_installer PRIVATE ${WARNINGS} -fsanitize=fuzzer)
